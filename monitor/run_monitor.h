@@ -1,0 +1,11 @@
+// The monitor worker: rescans the watched folder for ever.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+// Titles shortened by all workers since the program started.
+extern std::atomic<std::int32_t> rename_count;
+
+// Repeats the scan cycle on the calling thread until the process ends.
+[[noreturn]] void run_monitor();
