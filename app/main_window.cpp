@@ -162,7 +162,7 @@ bool register_main_class(HINSTANCE instance) {
   window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = app_texts::window_class.c_str();
-  return RegisterClassExA(&window_class) != 0;
+  return RegisterClassExA(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 int focus_index(HWND main_window) {
@@ -207,6 +207,10 @@ HWND create_main_window(HINSTANCE instance, void (*on_start)()) {
     SetWindowPos(window, nullptr, 0, 0, layout::window_width, layout::window_height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  const auto icon = static_cast<LPARAM>(GetClassLongPtrA(window, GCLP_HICON));
+  const auto small_icon = static_cast<LPARAM>(GetClassLongPtrA(window, GCLP_HICONSM));
+  SendMessageA(window, WM_SETICON, ICON_BIG, icon);
+  SendMessageA(window, WM_SETICON, ICON_SMALL, small_icon);
   live_main_window.store(window, std::memory_order_release);
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
