@@ -1,5 +1,7 @@
 #include "monitor/scan_cycle.h"
 
+#include <mutex>
+
 #include "monitor/titles.h"
 #include "text/texts.h"
 
@@ -34,29 +36,38 @@ bool build_paths(const MonitorOps& ops, const Text& name, const Text& title, con
   return folders[0] == folders[1] && folders[1] == folders[2] && folders[2] == folders[3];
 }
 
+// Workers of this process move files one title at a time. Without this, two
+// workers holding the same stale listing can both see their move of one video
+// succeed (the second renames a file already renamed), and the one whose cover
+// move then fails would pull the video back from its picture.
+std::mutex g_move_lock;
+
 // The video and its cover move together or not at all: a cover whose new
 // name is taken keeps the video where it is, and a cover that cannot follow
 // its video brings the video back.
-bool move_video_and_cover(const MonitorOps& ops, const Paths& paths) {
+Outcome move_video_and_cover(const MonitorOps& ops, const Paths& paths) {
+  std::lock_guard<std::mutex> one_at_a_time(g_move_lock);
+  if (!ops.path_exists(paths.old_video)) return Outcome::video_gone;
   const bool has_cover = ops.path_exists(paths.old_cover);
-  if (has_cover && ops.path_exists(paths.new_cover)) return false;
-  if (!ops.rename_checked(paths.old_video, paths.new_video)) return false;
-  if (has_cover && !ops.rename_checked(paths.old_cover, paths.new_cover)) {
+  if (has_cover && ops.path_exists(paths.new_cover)) return Outcome::failed;
+  if (!ops.rename_checked(paths.old_video, paths.new_video)) return Outcome::failed;
+  // A cover that vanished meanwhile has nothing left to pair with.
+  if (has_cover && !ops.rename_checked(paths.old_cover, paths.new_cover) && ops.path_exists(paths.old_cover)) {
     ops.rename_checked(paths.new_video, paths.old_video);
-    return false;
+    return Outcome::failed;
   }
-  return true;
+  return Outcome::renamed;
 }
 
 Outcome shorten(const MonitorOps& ops, const Text& name, const Text& title, const Text& new_title) {
   Paths paths;
   const bool same_folder = build_paths(ops, name, title, new_title, paths);
-  const bool moved = same_folder && move_video_and_cover(ops, paths);
+  Outcome outcome = same_folder ? move_video_and_cover(ops, paths) : Outcome::failed;
   ops.wait(kAfterRename);
   ops.wait(kAfterRename);
-  if (moved) return Outcome::renamed;
   // Another worker may have renamed it first, or it was deleted: not ours to report.
-  return ops.path_exists(paths.old_video) ? Outcome::failed : Outcome::video_gone;
+  if (outcome == Outcome::failed && !ops.path_exists(paths.old_video)) outcome = Outcome::video_gone;
+  return outcome;
 }
 
 std::int32_t add_rename() {

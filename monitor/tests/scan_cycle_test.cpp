@@ -185,6 +185,24 @@ TEST(ScanPass, VideoWithoutCoverIsRenamedAlone) {
   EXPECT_EQ(rename_count.load(), count + 1);
 }
 
+TEST(ScanPass, CoverThatVanishesMeanwhileDoesNotPullTheVideoBack) {
+  FakeWorld w;
+  w.listing = {"abcdef.mp4"};
+  w.files = {"D:\\v\\abcdef.mp4", "D:\\v\\abcdef.jpg"};
+  w.limit = "3";
+  MonitorOps ops = fake_ops(w);
+  // Someone takes the picture away just as the video moves.
+  const auto plain_rename = ops.rename_checked;
+  ops.rename_checked = [&w, plain_rename](const Text& from, const Text& to) {
+    const bool moved = plain_rename(from, to);
+    w.files.erase("D:\\v\\abcdef.jpg");
+    return moved;
+  };
+  TextList names, units;
+  run_scan_pass(ops, names, units);
+  EXPECT_EQ(w.files, (std::set<Text>{"D:\\v\\abc.mp4"}));
+}
+
 TEST(ScanPass, VanishedVideoIsNeitherReportedNorCounted) {
   FakeWorld w;
   w.listing = {"abcdef.mp4"};
