@@ -81,6 +81,7 @@ FakeNode* find_folder(FakeDisk& disk, const Text& path, std::vector<FakeNode*>* 
 }
 
 SearchHandle fake_find_first(FakeDisk& disk, const Text& search_text, DirectoryEntry& entry) {
+  if (disk.search_texts.size() >= disk.search_budget) return 0;
   disk.search_texts.push_back(search_text);
   if (search_text.size() >= max_path) return 0;
   std::size_t split = Text::npos;
