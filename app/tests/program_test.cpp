@@ -206,7 +206,7 @@ TEST_F(ProgramTest, TabAndShiftTabCycleThroughTheFocusOrder) {
   EXPECT_EQ(text_of(control(layout::id_limit_box)), "30");
 }
 
-TEST_F(ProgramTest, EnterAndF1DoNothingAndSpaceOnTheButtonStartsAWorker) {
+TEST_F(ProgramTest, EnterAndF1DoNothingAndOnlySpaceOnTheButtonStartsAWorker) {
   TempFolder empty("morvane-keys");
   ASSERT_NO_FATAL_FAILURE(start());
   type_into(layout::id_directory_box, empty.path());
@@ -220,7 +220,8 @@ TEST_F(ProgramTest, EnterAndF1DoNothingAndSpaceOnTheButtonStartsAWorker) {
   const Step steps[] = {{"Enter in the directory box", layout::id_directory_box, VK_RETURN},
                         {"Enter in the limit box", layout::id_limit_box, VK_RETURN},
                         {"Enter on the start button", layout::id_start_button, VK_RETURN},
-                        {"F1 on the start button", layout::id_start_button, VK_F1}};
+                        {"F1 on the start button", layout::id_start_button, VK_F1},
+                        {"Space on the radio button", layout::id_watch_option, VK_SPACE}};
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
     while (focused_id(program) != step.focus) press_key(VK_TAB);
@@ -230,8 +231,9 @@ TEST_F(ProgramTest, EnterAndF1DoNothingAndSpaceOnTheButtonStartsAWorker) {
   }
   EXPECT_EQ(text_of(control(layout::id_directory_box)), empty.path());
   EXPECT_EQ(text_of(control(layout::id_limit_box)), "30");
+  EXPECT_EQ(SendMessageA(control(layout::id_watch_option), BM_GETCHECK, 0, 0), BST_CHECKED);
 
-  ASSERT_EQ(focused_id(program), layout::id_start_button);
+  while (focused_id(program) != layout::id_start_button) press_key(VK_TAB);
   press_key(VK_SPACE);
   EXPECT_EQ(settled_threads(), idle + 1);
 }
