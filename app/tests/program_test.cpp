@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "app/controls.h"
@@ -79,6 +80,18 @@ class TempFolder {
     DWORD written = 0;
     WriteFile(file, name.data(), static_cast<DWORD>(name.size()), &written, nullptr);  // tell files apart
     CloseHandle(file);
+  }
+
+  Text content_of(const Text& name) const {
+    HANDLE file =
+        CreateFileA((path_ + "\\" + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<unreadable>";
+    char buffer[512];
+    DWORD got = 0;
+    ReadFile(file, buffer, sizeof buffer, &got, nullptr);
+    CloseHandle(file);
+    return Text(buffer, got);
   }
 
   TextList names() const {
@@ -238,6 +251,53 @@ TEST_F(ProgramTest, EnterAndF1DoNothingAndOnlySpaceOnTheButtonStartsAWorker) {
   EXPECT_EQ(settled_threads(), idle + 1);
 }
 
+// A folder of videos with their pictures, whose titles shorten into one
+// another: Chinese and English titles in groups that share their beginnings.
+// Every file holds its own first name, so that whatever happens to the names,
+// each file can be told apart and found again.
+TextList make_library(const TempFolder& folder, int groups) {
+  const TextList stems = {"同一个开头的很长很长的中文标题", "Same long beginning for English titles ",
+                          "混合Mixed标题 with both kinds "};
+  TextList originals;
+  for (int group = 0; group < groups; ++group) {
+    const Text& stem = stems[static_cast<std::size_t>(group) % stems.size()];
+    for (int member = 0; member < 4; ++member) {
+      const Text title = stem + std::to_string(group) + "第" + std::to_string(member) + "集";
+      originals.push_back(title + ".mp4");
+      if (member != 3) originals.push_back(title + ".jpg");  // one video in four has no picture
+    }
+  }
+  for (const Text& name : originals) folder.add(name);
+  return originals;
+}
+
+// Nothing lost: the same files are there, none overwritten (every original
+// content is still somewhere), no title is empty, and every picture still
+// bears the title of its own video.
+void expect_nothing_lost(const TempFolder& folder, TextList originals) {
+  const TextList names = folder.names();
+  TextList contents;
+  for (const Text& name : names) {
+    EXPECT_NE(name.substr(0, 1), ".") << "a title was emptied: " << name;
+    contents.push_back(folder.content_of(name));
+  }
+  std::sort(originals.begin(), originals.end());
+  TextList found = contents;
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, originals);
+
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const Text& content = contents[i];
+    if (content.size() < 4 || content.substr(content.size() - 4) != ".mp4") continue;
+    const Text first_title = content.substr(0, content.size() - 4);
+    const auto picture = std::find(contents.begin(), contents.end(), first_title + ".jpg");
+    if (picture == contents.end()) continue;
+    const Text& now = names[i];
+    const Text picture_now = names[static_cast<std::size_t>(picture - contents.begin())];
+    EXPECT_EQ(picture_now, now.substr(0, now.size() - 4) + ".jpg") << "first named " << content;
+  }
+}
+
 TEST_F(ProgramTest, EveryClickStartsOneMoreWorker) {
   TempFolder empty("morvane-clicks");
   ASSERT_NO_FATAL_FAILURE(start());
@@ -329,6 +389,83 @@ TEST_F(ProgramTest, ARelativeFolderIsFoundBesideTheProgram) {
   stop_program(program);
   EXPECT_TRUE(DeleteFileA((beside + "\\" + name).c_str()));
   RemoveDirectoryA(beside.c_str());
+}
+
+TEST_F(ProgramTest, ClosingWhileEightWorkersRenameLosesNothing) {
+  TempFolder folder("morvane-close-busy");
+  const TextList originals = make_library(folder, 60);
+  // Each round closes the program at another moment of the workers' passes
+  // (a wait, a listing, a read of the boxes, between a video and its picture)
+  // and with a lower limit, so that every round finds titles to shorten.
+  struct Round {
+    const char* limit;
+    DWORD close_after_ms;
+  };
+  const Round rounds[] = {{"24", 150}, {"20", 450}, {"16", 900}, {"12", 1700},
+                          {"9", 2600}, {"6", 3900}, {"4", 5300}, {"3", 7100}};
+  for (const Round& round : rounds) {
+    SCOPED_TRACE(std::string("limit ") + round.limit + ", closed after " +
+                 std::to_string(round.close_after_ms) + " ms");
+    ASSERT_NO_FATAL_FAILURE(start());
+    type_into(layout::id_directory_box, folder.path());
+    click(control(layout::id_limit_box));
+    press_key(VK_HOME);
+    press_key(VK_END, true);
+    type_text(round.limit);
+    ASSERT_EQ(text_of(control(layout::id_limit_box)), round.limit);
+    for (int clicks = 0; clicks < 8; ++clicks) click(control(layout::id_start_button));
+    Sleep(round.close_after_ms);
+    const ULONGLONG closed_at = GetTickCount64();
+    PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(wait_for_exit(program, 10000), 0);
+    std::printf("limit %s, closed after %lu ms: the process was gone %llu ms after the close\n", round.limit,
+                static_cast<unsigned long>(round.close_after_ms),
+                static_cast<unsigned long long>(GetTickCount64() - closed_at));
+    stop_program(program);
+    expect_nothing_lost(folder, originals);
+  }
+  // The rounds did shorten titles, or they proved little.
+  EXPECT_NE(folder.names(), [&] {
+    TextList sorted = originals;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+  }());
+}
+
+TEST_F(ProgramTest, ClearingAndRetypingTheLimitWhileWorkersRunLosesNoTitle) {
+  TempFolder folder("morvane-retype");
+  const TextList originals = make_library(folder, 12);
+  ASSERT_NO_FATAL_FAILURE(start());
+  type_into(layout::id_directory_box, folder.path());
+  click(control(layout::id_limit_box));
+  press_key(VK_HOME);
+  press_key(VK_END, true);
+  type_text("8");
+  for (int clicks = 0; clicks < 4; ++clicks) click(control(layout::id_start_button));
+  // The box is empty, then holds letters, while the workers read it file by
+  // file; a limit read as nothing must shorten nothing.
+  for (const char* passing : {"", "x", "", "ab", ""}) {
+    SCOPED_TRACE(std::string("the box held \"") + passing + "\"");
+    click(control(layout::id_limit_box));
+    press_key(VK_HOME);
+    press_key(VK_END, true);
+    press_key(VK_DELETE);
+    type_text(passing);
+    ASSERT_EQ(text_of(control(layout::id_limit_box)), passing);
+    Sleep(800);
+    press_key(VK_HOME);
+    press_key(VK_END, true);
+    type_text("8");
+    ASSERT_EQ(text_of(control(layout::id_limit_box)), "8");
+    Sleep(800);
+  }
+  PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(wait_for_exit(program, 10000), 0);
+  stop_program(program);
+  expect_nothing_lost(folder, originals);
+  const TextList names = folder.names();
+  EXPECT_TRUE(std::any_of(names.begin(), names.end(), [](const Text& name) { return name.size() <= 8 + 4; }))
+      << "the workers shortened nothing";
 }
 
 }  // namespace
