@@ -25,6 +25,7 @@
 #include "app/tests/driver.h"
 #include "monitor/run_monitor.h"
 #include "monitor/window_ops.h"
+#include "text/texts.h"
 
 namespace {
 
@@ -42,30 +43,33 @@ Text padded(int value, std::size_t width) {
   return Text(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
-// At least eight characters that depend only on the group, its number among
-// the first eight: every title of a group shortens to the same new title.
+// At least eight characters that depend only on the group, its number first:
+// every title of a group shortens to the same new title, and a folder listed
+// in name order (as Windows and Wine list it) mixes the kinds of title from
+// its first names on, so that renames and clashes start at once.
 Text group_head(int group) {
+  const Text number = padded(group, 3);
   const Text chinese = chinese_words[group % 10];
   const Text english = english_words[group % 8];
   switch (group % 3) {
     case 0:
-      return "[" + decimal_text(group) + "]" + chinese + english;
+      return number + chinese + english;
     case 1:
-      return english.substr(0, 4) + "-" + padded(group, 3) + chinese;
+      return number + english + chinese;
     default:
-      return "第" + decimal_text(group) + "期" + chinese + english;
+      return number + " " + english.substr(0, 2) + chinese;
   }
 }
 
-// Three videos in four are over the limit, in groups of three; the fourth is
-// short enough to be left alone.
+// Three videos in four are over the limit, in groups of three; the fourth,
+// one to a group, is short enough to be left alone.
 TextList original_names() {
   TextList names;
   int long_titles = 0;
   for (int i = 0; i < kVideos; ++i) {
     Text title;
     if (i % 4 == 3) {
-      title = (i % 8 == 3 ? "短片" : "clip") + decimal_text(i);
+      title = padded((long_titles - 1) / 3, 3) + (i % 8 == 3 ? "短片" : "clip");
     } else {
       title =
           group_head(long_titles++ / 3) + " 第" + decimal_text(i) + "集 " + (i % 2 ? "高清版" : "HD 1080p");
@@ -164,6 +168,21 @@ DWORD WINAPI run_ui_thread(LPVOID parameter) {
   return 0;
 }
 
+// Counts the reports of renames refused (here: the new name was taken) that
+// the workers write.
+WNDPROC g_report_procedure = nullptr;
+std::atomic<int> g_failed_reports{0};
+
+bool starts_with(const char* text, const Text& head) { return Text(text).compare(0, head.size(), head) == 0; }
+
+LRESULT CALLBACK counting_report_label(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_SETTEXT && lparam &&
+      starts_with(reinterpret_cast<const char*>(lparam), texts::rename_failed)) {
+    ++g_failed_reports;
+  }
+  return CallWindowProcA(g_report_procedure, window, message, wparam, lparam);
+}
+
 double send_timed(HWND window, UINT message, WPARAM wparam, LPARAM lparam, int& timeouts) {
   DWORD_PTR result = 0;
   const double start = bench::now_ms();
@@ -191,6 +210,9 @@ bool inside_the_program(const Text& folder, int samples, int interval_ms) {
   }
   SetWindowTextA(GetDlgItem(ui.window, layout::id_directory_box), folder.c_str());
   SetWindowTextA(GetDlgItem(ui.window, layout::id_limit_box), kLimit.c_str());
+  HWND report_label = GetDlgItem(ui.window, layout::id_report_label);
+  g_report_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(report_label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(counting_report_label)));
   const int idle = settled_threads(GetCurrentProcessId());
   for (int i = 0; i < kWorkers; ++i)
     SendMessageA(GetDlgItem(ui.window, layout::id_start_button), BM_CLICK, 0, 0);
@@ -201,6 +223,7 @@ bool inside_the_program(const Text& folder, int samples, int interval_ms) {
   int wrong_reads = 0, timeouts = 0;
   const Text progress = "1检测：基准测试的标题.mp4";
   const std::int32_t renames_before = rename_count.load();
+  const int failed_before = g_failed_reports;
   const double start = bench::now_ms();
   for (int i = 0; i < samples; ++i) {
     const double t0 = bench::now_ms();
@@ -215,8 +238,9 @@ bool inside_the_program(const Text& folder, int samples, int interval_ms) {
     Sleep(static_cast<DWORD>(interval_ms));
   }
   const double seconds = (bench::now_ms() - start) / 1000;
-  std::printf("%d samples over %.1f s, one every %d ms; titles shortened meanwhile: %d\n", samples, seconds,
-              interval_ms, static_cast<int>(rename_count.load() - renames_before));
+  std::printf("%d samples over %.1f s, one every %d ms; meanwhile %d titles shortened, %d renames refused\n",
+              samples, seconds, interval_ms, static_cast<int>(rename_count.load() - renames_before),
+              g_failed_reports - failed_before);
   bench::print_header();
   bench::print_row("read_limit_text", read_limit);
   bench::print_row("set_progress_text", set_progress);
