@@ -87,24 +87,11 @@ Text sample_folder() {
   return Text(temp) + "morvane-responsiveness";
 }
 
-TextList names_in(const Text& folder) {
-  TextList found;
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return found;
-  do {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(entry.cFileName);
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-  std::sort(found.begin(), found.end());
-  return found;
-}
-
 // Brings the folder to exactly the original names: what the workers renamed
 // goes, what they renamed away comes back. False when a file cannot be made.
 bool restore_folder(const Text& folder, const TextList& originals) {
   CreateDirectoryA(folder.c_str(), nullptr);
-  const TextList present = names_in(folder);
+  const TextList present = file_names_in(folder);
   TextList extra, missing;
   std::set_difference(present.begin(), present.end(), originals.begin(), originals.end(),
                       std::back_inserter(extra));
@@ -126,7 +113,7 @@ bool restore_folder(const Text& folder, const TextList& originals) {
 // Videos whose name is no longer one of the originals: titles shortened.
 int renamed_videos(const Text& folder, const TextList& originals) {
   int count = 0;
-  for (const Text& name : names_in(folder)) {
+  for (const Text& name : file_names_in(folder)) {
     if (name.size() > 4 && name.substr(name.size() - 4) == ".mp4" &&
         !std::binary_search(originals.begin(), originals.end(), name)) {
       ++count;

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/app_texts.h"
@@ -153,4 +154,17 @@ long wait_for_exit(const RunningProgram& program, DWORD timeout_ms) {
   DWORD code = 0;
   GetExitCodeProcess(program.process, &code);
   return static_cast<long>(static_cast<LONG>(code));
+}
+
+TextList file_names_in(const Text& folder) {
+  TextList found;
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return found;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(entry.cFileName);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
+  std::sort(found.begin(), found.end());
+  return found;
 }

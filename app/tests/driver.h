@@ -50,5 +50,8 @@ void type_text(const std::string& ascii);
 // A left click in the middle of the control.
 void click(HWND control);
 
+// Names of the files (not folders) in `folder`, sorted by their bytes.
+TextList file_names_in(const Text& folder);
+
 // Waits for the process to end; its exit code, or -2 when it is still running.
 long wait_for_exit(const RunningProgram& program, DWORD timeout_ms);

@@ -94,18 +94,7 @@ class TempFolder {
     return Text(buffer, got);
   }
 
-  TextList names() const {
-    TextList found;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return found;
-    do {
-      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(entry.cFileName);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    std::sort(found.begin(), found.end());
-    return found;
-  }
+  TextList names() const { return file_names_in(path_); }
 
  private:
   Text path_;

@@ -4,14 +4,9 @@
 
 #include "fs/list_files.h"
 #include "fs/listing.h"
+#include "text/tests/bytes.h"
 
 namespace {
-
-Text bytes(std::initializer_list<unsigned> values) {
-  Text text;
-  for (unsigned v : values) text.push_back(static_cast<char>(v));
-  return text;
-}
 
 TEST(SortTexts, OrdersByCharacterCodes) {
   struct Case {

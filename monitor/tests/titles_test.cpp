@@ -1,14 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "monitor/titles.h"
 
-namespace {
+#include <gtest/gtest.h>
 
-Text bytes(std::initializer_list<unsigned> values) {
-  Text text;
-  for (unsigned v : values) text.push_back(static_cast<char>(v));
-  return text;
-}
+#include "text/tests/bytes.h"
+
+namespace {
 
 Text join(const TextList& units) {
   Text joined;

@@ -1,17 +1,13 @@
+#include "text/text.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "text/text.h"
+#include "text/tests/bytes.h"
 #include "text/texts.h"
 
 namespace {
-
-Text bytes(std::initializer_list<unsigned> values) {
-  Text text;
-  for (unsigned v : values) text.push_back(static_cast<char>(v));
-  return text;
-}
 
 TEST(FixedTexts, AreGbkBytes) {
   struct Case {
@@ -92,7 +88,8 @@ TEST(DecimalText, SignAndDigitsOnly) {
   struct Case {
     std::int32_t value;
     const char* expected;
-  } cases[] = {{0, "0"}, {7, "7"}, {30, "30"}, {-5, "-5"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}};
+  } cases[] = {
+      {0, "0"}, {7, "7"}, {30, "30"}, {-5, "-5"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.expected);
     EXPECT_EQ(decimal_text(c.value), c.expected);

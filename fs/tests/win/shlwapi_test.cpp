@@ -5,14 +5,9 @@
 #include <windows.h>
 
 #include "fs/paths.h"
+#include "text/tests/bytes.h"
 
 namespace {
-
-Text bytes(std::initializer_list<unsigned> values) {
-  Text text;
-  for (unsigned v : values) text.push_back(static_cast<char>(v));
-  return text;
-}
 
 TEST(PathParts, MatchShlwapi) {
   ASSERT_EQ(GetACP(), 936u) << "the tests need the GBK code page";
