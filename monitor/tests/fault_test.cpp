@@ -12,6 +12,44 @@ void clear(const Text& folder) {
   for (const Text& name : names) DeleteFileA((folder + "\\" + name).c_str());
 }
 
+// Another process holding a file open without delete sharing, as a video
+// player would, until let_go.
+struct Holder {
+  HANDLE process = nullptr;
+  HANDLE release = nullptr;
+};
+
+bool hold_elsewhere(const Text& path, Holder& holder) {
+  const Text tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64());
+  const Text ready_name = "morvane-held-" + tag, release_name = "morvane-let-go-" + tag;
+  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, ready_name.c_str());
+  holder.release = CreateEventA(nullptr, TRUE, FALSE, release_name.c_str());
+  char self[MAX_PATH];
+  const Text program(self, GetModuleFileNameA(nullptr, self, MAX_PATH));
+  Text command = "\"" + program.substr(0, find_last_text(program, "\\")) + "\\hold_file.exe\" \"" + path +
+                 "\" " + ready_name + " " + release_name;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started = {};
+  const bool ok = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &started) &&
+                  WaitForSingleObject(ready, 20000) == WAIT_OBJECT_0;
+  if (started.hThread) CloseHandle(started.hThread);
+  holder.process = started.hProcess;
+  CloseHandle(ready);
+  return ok;
+}
+
+void let_go(Holder& holder) {
+  SetEvent(holder.release);
+  if (holder.process) {
+    WaitForSingleObject(holder.process, 20000);
+    CloseHandle(holder.process);
+  }
+  CloseHandle(holder.release);
+  holder = {};
+}
+
 TEST_F(Faults, FolderDeletedAndMadeAgainBetweenPasses) {
   make("first long title.mp4");
   pass("5");
@@ -30,14 +68,13 @@ TEST_F(Faults, FolderDeletedAndMadeAgainBetweenPasses) {
 TEST_F(Faults, VideoHeldOpenIsRenamedOnceReleased) {
   make("held open title.mp4");
   make("held open title.jpg");
-  HANDLE held = CreateFileA(path("held open title.mp4").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Holder held;
+  ASSERT_TRUE(hold_elsewhere(path("held open title.mp4"), held));
   pass("4");
   EXPECT_EQ(listing(), (TextList{"held open title.jpg", "held open title.mp4"}));
   EXPECT_EQ(reports_.size(), 1u);
   EXPECT_TRUE(last_report_starts_with(texts::rename_failed));
-  CloseHandle(held);
+  let_go(held);
   pass("4");
   EXPECT_EQ(listing(), (TextList{"held.jpg", "held.mp4"}));
   EXPECT_TRUE(last_report_starts_with(texts::renamed));
@@ -46,11 +83,10 @@ TEST_F(Faults, VideoHeldOpenIsRenamedOnceReleased) {
 TEST_F(Faults, CoverHeldOpenKeepsItsVideo) {
   make("cover held title.mp4");
   make("cover held title.jpg");
-  HANDLE held = CreateFileA(path("cover held title.jpg").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Holder held;
+  ASSERT_TRUE(hold_elsewhere(path("cover held title.jpg"), held));
   pass("5");
-  CloseHandle(held);
+  let_go(held);
   EXPECT_EQ(listing(), (TextList{"cover held title.jpg", "cover held title.mp4"}));
   EXPECT_TRUE(last_report_starts_with(texts::rename_failed));
 }
