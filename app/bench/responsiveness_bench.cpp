@@ -182,7 +182,7 @@ void print_timeouts(int timeouts) {
     std::printf("  %d messages got no answer within 5000 ms (counted as what they took)\n", timeouts);
 }
 
-// Part 1: the window operations against the real main window of this process.
+// Inside: the window operations against the real main window of this process.
 bool inside_the_program(const Text& folder, int samples, int interval_ms) {
   std::printf("\n== inside the program: window operations from a thread of their own ==\n");
   UiThread ui;
@@ -246,7 +246,7 @@ bool inside_the_program(const Text& folder, int samples, int interval_ms) {
   return true;
 }
 
-// Part 2: morvane.exe itself, answering messages from this process.
+// Outside: morvane.exe itself, answering messages from this process.
 bool from_outside(const Text& folder, const TextList& originals, int samples, int interval_ms) {
   std::printf("\n== from another process: morvane.exe on a virtual desktop ==\n");
   RunningProgram program;
@@ -317,7 +317,7 @@ int main(int argc, char** argv) {
   ok = restore_folder(folder, originals) && from_outside(folder, originals, samples, interval_ms) && ok;
   restore_folder(folder, originals);
   std::fflush(stdout);
-  // The workers of part 1 still run; ending the process stops them before
+  // The workers started inside still run; ending the process stops them before
   // any static destructor could run under them.
   ExitProcess(ok ? 0 : 1);
 }

@@ -16,18 +16,18 @@ Text test_program_folder() {
 
 namespace {
 
+// A named CALLBACK: a lambda would have the wrong calling convention on i686.
+BOOL CALLBACK take_main_window(HWND window, LPARAM result) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (app_texts::window_class != name) return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
 HWND find_main_window(HDESK desktop) {
   HWND found = nullptr;
-  EnumDesktopWindows(
-      desktop,
-      [](HWND window, LPARAM result) -> BOOL {
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (app_texts::window_class != name) return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumDesktopWindows(desktop, take_main_window, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
