@@ -11,10 +11,6 @@
 // backslash or slash. So "C:\v\" gives "v\" and "C:\" gives the whole path.
 Text path_find_file_name(const Text& path);
 
-// From the last dot of `name` to its end, as PathFindExtensionA finds it: a
-// backslash or a space after that dot means there is no extension.
-Text path_find_extension(const Text& name);
-
 // Renames `old_path` to `new_path`; false when it cannot. Never overwrites.
 using MoveFileFunction = std::function<bool(const Text& old_path, const Text& new_path)>;
 

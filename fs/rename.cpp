@@ -15,7 +15,7 @@ Text path_find_file_name(const Text& path) {
   return path.substr(start);
 }
 
-Text path_find_extension(const Text& name) {
+Text extension_of(const Text& name) {
   std::size_t dot = Text::npos;
   for (std::size_t pos = 0; pos < name.size(); pos += ansi_char_length(name, pos)) {
     const char c = name[pos];
@@ -27,8 +27,6 @@ Text path_find_extension(const Text& name) {
   }
   return dot == Text::npos ? Text() : name.substr(dot);
 }
-
-Text extension_of(const Text& name) { return path_find_extension(name); }
 
 Text file_name_of(const Text& path, bool with_extension) {
   const Text component = path_find_file_name(path);

@@ -9,6 +9,7 @@
 #include "app/controls.h"
 #include "app/layout.h"
 #include "app/tests/driver.h"
+#include "fs/tests/win/temp_folder.h"
 
 namespace {
 
@@ -56,42 +57,22 @@ class ProgramTest : public ::testing::Test {
   HDESK home_desktop = nullptr;
 };
 
-// A folder under the system's temporary folder, removed with its files.
+// A fresh folder under the system's temporary folder, removed with its files.
 class TempFolder {
  public:
-  explicit TempFolder(const Text& name) {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    path_ = Text(base) + name + "-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path_.c_str(), nullptr);
-  }
+  TempFolder() : path_(make_temp_folder()) {}
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-  ~TempFolder() {
-    for (const Text& name : names()) DeleteFileA((path_ + "\\" + name).c_str());
-    RemoveDirectoryA(path_.c_str());
-  }
+  ~TempFolder() { remove_tree(path_); }
 
   const Text& path() const { return path_; }
 
-  void add(const Text& name) const {
-    HANDLE file = CreateFileA((path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, name.data(), static_cast<DWORD>(name.size()), &written, nullptr);  // tell files apart
-    CloseHandle(file);
-  }
+  // Each file holds its own first name, so files can be told apart.
+  void add(const Text& name) const { EXPECT_TRUE(write_file(path_ + "\\" + name, name)) << name; }
 
   Text content_of(const Text& name) const {
-    HANDLE file =
-        CreateFileA((path_ + "\\" + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<unreadable>";
-    char buffer[512];
-    DWORD got = 0;
-    ReadFile(file, buffer, sizeof buffer, &got, nullptr);
-    CloseHandle(file);
-    return Text(buffer, got);
+    Text content;
+    return read_file(path_ + "\\" + name, content) ? content : "<unreadable>";
   }
 
   TextList names() const { return file_names_in(path_); }
@@ -209,7 +190,7 @@ TEST_F(ProgramTest, TabAndShiftTabCycleThroughTheFocusOrder) {
 }
 
 TEST_F(ProgramTest, EnterAndF1DoNothingAndOnlySpaceOnTheButtonStartsAWorker) {
-  TempFolder empty("morvane-keys");
+  TempFolder empty;
   ASSERT_NO_FATAL_FAILURE(start());
   type_into(layout::id_directory_box, empty.path());
   const int idle = settled_threads();
@@ -288,7 +269,7 @@ void expect_nothing_lost(const TempFolder& folder, TextList originals) {
 }
 
 TEST_F(ProgramTest, EveryClickStartsOneMoreWorker) {
-  TempFolder empty("morvane-clicks");
+  TempFolder empty;
   ASSERT_NO_FATAL_FAILURE(start());
   type_into(layout::id_directory_box, empty.path());
   const int idle = settled_threads();
@@ -301,7 +282,7 @@ TEST_F(ProgramTest, EveryClickStartsOneMoreWorker) {
 }
 
 TEST_F(ProgramTest, EscWhileTypingEndsTheProgramAndItsWorkers) {
-  TempFolder empty("morvane-esc");
+  TempFolder empty;
   ASSERT_NO_FATAL_FAILURE(start());
   type_into(layout::id_directory_box, empty.path());
   click(control(layout::id_start_button));
@@ -313,7 +294,7 @@ TEST_F(ProgramTest, EscWhileTypingEndsTheProgramAndItsWorkers) {
 }
 
 TEST_F(ProgramTest, ClosingDuringAWorkersPauseEndsTheProgramAtOnce) {
-  TempFolder empty("morvane-close");
+  TempFolder empty;
   ASSERT_NO_FATAL_FAILURE(start());
   type_into(layout::id_directory_box, empty.path());
   click(control(layout::id_start_button));
@@ -324,7 +305,7 @@ TEST_F(ProgramTest, ClosingDuringAWorkersPauseEndsTheProgramAtOnce) {
 }
 
 TEST_F(ProgramTest, ShortensTheTitlesOfTheTypedFolderWithTheirPictures) {
-  TempFolder folder("morvane-job");
+  TempFolder folder;
   const Text english = "A rather long English title for a video";
   const Text chinese = "这是一个非常非常长的中文视频标题用来测试";
   for (const Text& title : {english, chinese}) {
@@ -360,7 +341,7 @@ TEST_F(ProgramTest, ShortensTheTitlesOfTheTypedFolderWithTheirPictures) {
 
 TEST_F(ProgramTest, ARelativeFolderIsFoundBesideTheProgram) {
   // Started from elsewhere: the program still lists the folder beside its file.
-  TempFolder elsewhere("morvane-elsewhere");
+  TempFolder elsewhere;
   const Text relative = "morvane-relative-" + std::to_string(GetCurrentProcessId());
   const Text beside = test_program_folder() + "\\" + relative;
   CreateDirectoryA(beside.c_str(), nullptr);
@@ -381,7 +362,7 @@ TEST_F(ProgramTest, ARelativeFolderIsFoundBesideTheProgram) {
 }
 
 TEST_F(ProgramTest, ClosingWhileEightWorkersRenameLosesNothing) {
-  TempFolder folder("morvane-close-busy");
+  TempFolder folder;
   const TextList originals = make_library(folder, 60);
   // Each round closes the program at another moment of the workers' passes
   // (a wait, a listing, a read of the boxes, between a video and its picture)
@@ -422,7 +403,7 @@ TEST_F(ProgramTest, ClosingWhileEightWorkersRenameLosesNothing) {
 }
 
 TEST_F(ProgramTest, ClearingAndRetypingTheLimitWhileWorkersRunLosesNoTitle) {
-  TempFolder folder("morvane-retype");
+  TempFolder folder;
   const TextList originals = make_library(folder, 12);
   ASSERT_NO_FATAL_FAILURE(start());
   type_into(layout::id_directory_box, folder.path());

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "fs/paths.h"
+#include "fs/rename.h"
 #include "text/tests/bytes.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST(PathParts, MatchShlwapi) {
   for (const Text& path : paths) {
     SCOPED_TRACE(path);
     EXPECT_EQ(path_find_file_name(path), Text(PathFindFileNameA(path.c_str())));
-    EXPECT_EQ(path_find_extension(path), Text(PathFindExtensionA(path.c_str())));
+    EXPECT_EQ(extension_of(path), Text(PathFindExtensionA(path.c_str())));
   }
 }
 
